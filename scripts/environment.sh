@@ -1,0 +1,67 @@
+# Sourced by scripts/test and scripts/demo: installs what a fresh Debian machine lacks and sets up
+# a private X display and Wine prefix inside build/, so a user's own are never touched.
+
+QUORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+QUORVANE_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+  wine64 xvfb x11-utils xdotool imagemagick fonts-wqy-microhei zip unzip)
+WINE=/usr/lib/wine/wine64
+
+ensure_packages() {
+  local missing=()
+  for p in "${QUORVANE_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+build_presets() {
+  local preset
+  for preset in "$@"; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+  done
+}
+
+# A display of our own (Xvfb) unless one is given with QUORVANE_DISPLAY.
+start_display() {
+  if [ -n "${QUORVANE_DISPLAY:-}" ]; then export DISPLAY=$QUORVANE_DISPLAY; return; fi
+  local n
+  for n in $(seq 91 120); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    QUORVANE_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return 0; sleep 0.1; done
+  done
+  echo "no X display could be started" >&2
+  return 1
+}
+
+# The Wine settings every Windows test runs with: code page 936 as on the users' systems.
+use_wine() {
+  export WINEPREFIX="$QUORVANE_ROOT/build/wineprefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export LC_ALL=zh_CN.UTF-8
+  if [ ! -f "$WINEPREFIX/.quorvane-ready" ]; then
+    mkdir -p "$WINEPREFIX"
+    "$WINE" wineboot -i >/dev/null 2>&1
+    # Without a window manager Wine waits 2 s for one whenever a window is destroyed.
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.quorvane-ready"
+  fi
+  # One server for the whole run instead of one per process.
+  wineserver -p 60 >/dev/null 2>&1 || true
+}
+
+stop_environment() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
+  [ -n "${QUORVANE_XVFB_PID:-}" ] && kill "$QUORVANE_XVFB_PID" 2>/dev/null || true
+}
