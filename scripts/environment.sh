@@ -45,10 +45,10 @@ start_display() {
 
 # The Wine settings every Windows test runs with: code page 936 as on the users' systems.
 use_wine() {
-  export WINEPREFIX="$QUORVANE_ROOT/build/wineprefix"
+  export WINEPREFIX="${QUORVANE_WINEPREFIX:-$QUORVANE_ROOT/build/wineprefix}"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  export LC_ALL=zh_CN.UTF-8
+  export LC_ALL=zh_CN.UTF-8 2>/dev/null
   if [ ! -f "$WINEPREFIX/.quorvane-ready" ]; then
     mkdir -p "$WINEPREFIX"
     "$WINE" wineboot -i >/dev/null 2>&1
