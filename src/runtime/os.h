@@ -89,6 +89,8 @@ LResult SendMessage(Hwnd window, std::uint32_t message, WParam wParam, LParam lP
 // hangs (SendMessageTimeout, SMTO_ABORTIFHUNG). True when the target handled it.
 bool SendTextTimeout(Hwnd window, const char* text, std::uint32_t timeoutMs);
 bool ClientToScreen(Hwnd window, Point& point);
+// A window's caption (GBK).
+bool SetWindowText(Hwnd window, std::string_view text);
 
 // The real cursor and synthesized mouse input.
 bool SetCursorPos(Point point);

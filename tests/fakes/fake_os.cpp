@@ -177,6 +177,15 @@ bool ClientToScreen(Hwnd window, Point& point) {
     return true;
 }
 
+bool SetWindowText(Hwnd window, std::string_view text) {
+    auto& fake = TheOs();
+    fake.log.push_back("caption " + fake.NameOf(window) + " \"" + std::string(text) + "\"");
+    auto* w = fake::Live(window);
+    if (!w) return false;
+    w->title = std::string(text);
+    return true;
+}
+
 bool SetCursorPos(Point point) {
     auto& fake = TheOs();
     fake.cursor = point;

@@ -1,0 +1,57 @@
+#include "automation/run_session.h"
+
+#include "automation/input.h"
+#include "runtime/os.h"
+#include "shell/text_number.h"
+
+namespace {
+constexpr std::string_view kIdleCaption = "Quorvane";
+}
+
+RunSession::RunSession(RunKind kind) {
+    ProgramState& program = Program();
+    if (program.runInProgress != RunKind::None) {
+        os::MessageBeep();
+        return;
+    }
+    program.runInProgress = kind;
+    // A stop pressed while nothing polled it (no run going, or after the last poll of the
+    // previous run) must not cancel this run.
+    program.stopRequested = 0;
+    started_ = true;
+}
+
+RunSession::~RunSession() {
+    if (!started_) return;
+    EndProgress();
+    Program().runInProgress = RunKind::None;
+}
+
+bool RunSession::StopPolled() {
+    ProgramState& program = Program();
+    if (program.stopRequested != 1) return false;
+    program.stopRequested = 0;
+    return true;
+}
+
+bool RunSession::WindowGone() const { return Program().mainWindow.window == nullptr; }
+
+bool RunSession::Wait(std::int32_t ms) const {
+    PumpingDelay(ms);
+    return !WindowGone();
+}
+
+void RunSession::ShowProgress(const std::string& caption) const {
+    if (os::Hwnd window = Program().mainWindow.window) os::SetWindowText(window, caption);
+}
+
+void RunSession::EndProgress() const {
+    if (os::Hwnd window = Program().mainWindow.window) os::SetWindowText(window, kIdleCaption);
+}
+
+void RunSession::Tell(std::string_view message) const { os::MessageBox(message, "", os::box::kOk); }
+
+std::int32_t ReadInterval() {
+    ui::TextBox* box = Program().mainWindow.frequencyBox;
+    return box ? TruncateToInt32(LeadingNumber(box->Text())) : 0;
+}
