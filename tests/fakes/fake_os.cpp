@@ -353,6 +353,9 @@ std::string ReadIniValue(const std::string& path, const char* section, const cha
 }
 
 std::string ModulePath() { return TheOs().modulePath; }
-bool SetCurrentDirectory(const std::string&) { return true; }
+bool SetCurrentDirectory(const std::string& path) {
+    TheOs().log.push_back("cd " + path);
+    return true;
+}
 
 }  // namespace os

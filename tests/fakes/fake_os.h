@@ -7,6 +7,7 @@
 //   timer create | timer set <due> | timer close     msgwait <timeout>
 //   hotkey <window> <id> <modifiers> <vk>     unhotkey <window> <id>     wndproc <window>
 //   box "<text>" "<caption>" <type hex>     open <address>     workingset <min> <max>     beep
+//   cd <path>
 //   caption <window> "<text>"
 // Windows are named by the test; an unknown or null handle logs as "null".
 #include <cstdint>
