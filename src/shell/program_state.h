@@ -6,6 +6,7 @@
 #include "channels/button_strip.h"
 #include "hotkeys/hotkey_record.h"
 #include "runtime/controls.h"
+#include "runtime/form.h"
 #include "runtime/os.h"
 
 enum class RunKind { None, Create, Delete };
@@ -17,6 +18,7 @@ struct MainWindowControls {
     ui::TextBox* passwordBox = nullptr;      // PasswordBox
     ui::TextBox* frequencyBox = nullptr;     // FrequencyBox
     ui::FileChooser* fileChooser = nullptr;
+    ui::Form* form = nullptr;  // the owner that a modal window opened from the main window disables
 };
 
 // The program-wide variables, in their declared order.
