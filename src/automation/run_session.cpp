@@ -41,11 +41,16 @@ bool RunSession::Wait(std::int32_t ms) const {
     return !WindowGone();
 }
 
-void RunSession::ShowProgress(const std::string& caption) const {
-    if (os::Hwnd window = Program().mainWindow.window) os::SetWindowText(window, caption);
+void RunSession::ShowProgress(const std::string& caption) {
+    os::Hwnd window = Program().mainWindow.window;
+    if (!window) return;
+    os::SetWindowText(window, caption);
+    showingProgress_ = true;
 }
 
-void RunSession::EndProgress() const {
+void RunSession::EndProgress() {
+    if (!showingProgress_) return;
+    showingProgress_ = false;
     if (os::Hwnd window = Program().mainWindow.window) os::SetWindowText(window, kIdleCaption);
 }
 

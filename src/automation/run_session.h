@@ -23,12 +23,13 @@ public:
     bool WindowGone() const;
     // PumpingDelay, then whether the run may go on.
     [[nodiscard]] bool Wait(std::int32_t ms) const;
-    void ShowProgress(const std::string& caption) const;
-    void EndProgress() const;
+    void ShowProgress(const std::string& caption);
+    void EndProgress();
     void Tell(std::string_view message) const;
 
 private:
     bool started_ = false;
+    bool showingProgress_ = false;
 };
 
 // The interval in milliseconds that FrequencyBox holds now.

@@ -244,9 +244,11 @@ std::uint32_t MsgWaitForMultipleObjectsEx(std::uint32_t count, const Handle* han
     fake.log.push_back("msgwait " + (timeoutMs == wait::kInfinite ? std::string("infinite")
                                                                    : std::to_string(timeoutMs)));
     if (++fake.msgWaitCount > 1000000) throw std::logic_error("fake MsgWait: endless wait loop");
+    // The timeout counts from the call, not from the last event that ran inside the wait.
+    const std::uint64_t deadline = timeoutMs == wait::kInfinite ? UINT64_MAX : std::uint64_t{fake.now} + timeoutMs;
     for (;;) {
         if (!fake.queue.empty()) return wait::kObject0 + count;
-        std::uint64_t wake = timeoutMs == wait::kInfinite ? UINT64_MAX : std::uint64_t{fake.now} + timeoutMs;
+        std::uint64_t wake = deadline;
         std::uint32_t signalled = count;
         for (std::uint32_t i = 0; i < count; ++i) {
             auto it = fake.waitableTimers.find(handles[i]);
