@@ -52,7 +52,7 @@ void CreateRun() {
         }
         // Rows deleted during the run: the list's present end is the run's end.
         ui::ChannelRows* rows = program.mainWindow.channelList;
-        const int present = rows->Count();
+        const int present = rows ? rows->Count() : 0;
         if (row >= present) break;
         run.ShowProgress("Quorvane - 正在创建 " + std::to_string(row + 1) + "/" +
                          std::to_string(std::min(count, present)));
