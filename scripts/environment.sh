@@ -57,6 +57,18 @@ use_wine() {
     wineserver -w
     touch "$WINEPREFIX/.quorvane-ready"
   fi
+  # 宋体 and 黑体 are not on Linux: stand-ins of the same build (half-width Latin in the Song
+  # face) keep the forms' captions where they belong, as on a Chinese Windows.
+  if [ ! -f "$WINEPREFIX/.quorvane-fonts" ]; then
+    local face
+    for face in 宋体 SimSun; do
+      "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d 'WenQuanYi Micro Hei Mono' /f >/dev/null 2>&1
+    done
+    for face in 黑体 SimHei; do
+      "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    done
+    touch "$WINEPREFIX/.quorvane-fonts"
+  fi
   # One server for the whole run instead of one per process.
   wineserver -p 60 >/dev/null 2>&1 || true
 }

@@ -107,6 +107,9 @@ public:
     virtual void Close() = 0;  // posts a close request; the window lives until the loop handles it
 };
 
+// Prepares the runtime (common controls, the form window class); LoadForm does it too when needed.
+void SetUpRuntime();
+
 // Loads a form. Modeless: returns the live form. Modal: disables `parent`, runs a nested loop
 // until the window is destroyed, and returns null.
 Form* LoadForm(const FormDef& def, Form* parent, bool modal);
@@ -114,6 +117,8 @@ Form* LoadForm(const FormDef& def, Form* parent, bool modal);
 // The loop of the program: runs until the last form has been destroyed.
 int RunMessageLoop();
 
+// The routine the runtime calls once when the program ends in an orderly way (after the start
+// routine has returned); never after a fatal error of the runtime.
 void SetExitRoutine(void (*routine)());
 
 // Style 1 to 3 switches the XP-style look on for every window of the thread, present and future;

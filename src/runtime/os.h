@@ -8,6 +8,23 @@
 #include <string>
 #include <string_view>
 
+// <windows.h> maps these names to their A or W functions. The os:: functions bear the plain names,
+// so in a file that includes <windows.h> first the mapping must go (such files call the W functions
+// by their full names).
+#ifdef _WIN32
+#undef FindWindowEx
+#undef PostMessage
+#undef SendMessage
+#undef SetWindowText
+#undef CallWindowProc
+#undef CreateWaitableTimer
+#undef MessageBox
+#undef SetCurrentDirectory
+// The common-control macros send their messages through this name.
+#undef SNDMSG
+#define SNDMSG ::SendMessageW
+#endif
+
 #if defined(_WIN32) && !defined(_WIN64)
 #define OS_CALLBACK __stdcall
 #else
