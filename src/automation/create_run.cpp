@@ -67,13 +67,3 @@ void CreateRun() {
 }
 
 void RequestStop() { Program().stopRequested = 1; }
-
-os::LResult OS_CALLBACK CreateRunOnHotkey(os::Hwnd, std::uint32_t, os::WParam, os::LParam) {
-    CreateRun();
-    return 0;
-}
-
-os::LResult OS_CALLBACK RequestStopOnHotkey(os::Hwnd, std::uint32_t, os::WParam, os::LParam) {
-    RequestStop();
-    return 0;
-}

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "automation/create_run.h"
+#include "shell/main_window_setup.h"
 #include "fake_os.h"
 #include "shell/program_state.h"
 
@@ -138,8 +138,8 @@ TEST_F(Hotkeys, AKeyOfAnotherWindowNeverHooksThatWindow) {
 }
 
 TEST_F(Hotkeys, TheRunHandlersStartAndStop) {
-    RegisterGlobalHotkey(main, 0, kF3, CreateRunOnHotkey);
-    RegisterGlobalHotkey(main, 0, kF4, RequestStopOnHotkey);
+    RegisterGlobalHotkey(main, 0, kF3, StartRunHotkey);
+    RegisterGlobalHotkey(main, 0, kF4, StopRunHotkey);
     Deliver(os::msg::kHotkey, 2);
     EXPECT_EQ(Program().stopRequested, 1);
     Program().mainWindow.window = main;
