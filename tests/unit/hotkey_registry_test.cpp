@@ -11,8 +11,9 @@
 
 namespace {
 
+// Each procedure is known by the result it returns.
 struct Call {
-    std::string who;
+    os::LResult who;
     os::Hwnd window;
     std::uint32_t message;
     os::WParam wParam;
@@ -21,22 +22,15 @@ struct Call {
 };
 std::vector<Call> calls;
 
-os::LResult OS_CALLBACK OwnProc(os::Hwnd w, std::uint32_t m, os::WParam wp, os::LParam lp) {
-    calls.push_back({"own", w, m, wp, lp});
-    return 77;
+template <os::LResult kWho>
+os::LResult OS_CALLBACK Recorder(os::Hwnd w, std::uint32_t m, os::WParam wp, os::LParam lp) {
+    calls.push_back({kWho, w, m, wp, lp});
+    return kWho;
 }
-os::LResult OS_CALLBACK F3Handler(os::Hwnd w, std::uint32_t m, os::WParam wp, os::LParam lp) {
-    calls.push_back({"f3", w, m, wp, lp});
-    return 3;
-}
-os::LResult OS_CALLBACK F4Handler(os::Hwnd w, std::uint32_t m, os::WParam wp, os::LParam lp) {
-    calls.push_back({"f4", w, m, wp, lp});
-    return 4;
-}
-os::LResult OS_CALLBACK NewF3Handler(os::Hwnd w, std::uint32_t m, os::WParam wp, os::LParam lp) {
-    calls.push_back({"new f3", w, m, wp, lp});
-    return 33;
-}
+constexpr os::WndProc OwnProc = Recorder<77>;
+constexpr os::WndProc F3Handler = Recorder<3>;
+constexpr os::WndProc F4Handler = Recorder<4>;
+constexpr os::WndProc NewF3Handler = Recorder<33>;
 
 constexpr std::uint32_t kF3 = 0x72;
 constexpr std::uint32_t kF4 = 0x73;
@@ -72,7 +66,7 @@ TEST_F(Hotkeys, BothFreeGetIdsOneAndTwoAndHookTheWindowOnce) {
 
     EXPECT_EQ(Deliver(os::msg::kHotkey, 1, 0x720000), 3);
     EXPECT_EQ(Deliver(os::msg::kHotkey, 2), 4);
-    EXPECT_EQ(calls, (std::vector<Call>{{"f3", main, os::msg::kHotkey, 1, 0x720000}, {"f4", main, os::msg::kHotkey, 2, 0}}))
+    EXPECT_EQ(calls, (std::vector<Call>{{3, main, os::msg::kHotkey, 1, 0x720000}, {4, main, os::msg::kHotkey, 2, 0}}))
         << "the previous procedure does not see a hot key that has a record";
 }
 
@@ -117,10 +111,10 @@ TEST_F(Hotkeys, ARefusedReRegistrationLeavesTheKeyUnregistered) {
 TEST_F(Hotkeys, OtherMessagesAndUnknownIdsReachThePreviousProcedureUnchanged) {
     RegisterGlobalHotkey(main, 0, kF3, F3Handler);
     const Call expected[] = {
-        {"own", main, os::msg::kMouseMove, 5, -6},
-        {"own", main, os::msg::kHotkey, 0, 1},
-        {"own", main, os::msg::kHotkey, 2, 2},
-        {"own", main, os::msg::kHotkey, static_cast<os::WParam>(-1), 3},
+        {77, main, os::msg::kMouseMove, 5, -6},
+        {77, main, os::msg::kHotkey, 0, 1},
+        {77, main, os::msg::kHotkey, 2, 2},
+        {77, main, os::msg::kHotkey, static_cast<os::WParam>(-1), 3},
     };
     for (const auto& c : expected) {
         calls.clear();
