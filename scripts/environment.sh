@@ -4,7 +4,7 @@
 QUORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QUORVANE_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  wine64 xvfb x11-utils xdotool imagemagick fonts-wqy-microhei zip unzip)
+  wine64 xvfb x11-utils xdotool imagemagick fonts-wqy-microhei zip unzip locales)
 WINE=/usr/lib/wine/wine64
 
 ensure_packages() {
@@ -18,6 +18,18 @@ ensure_packages() {
   [ "$(id -u)" -ne 0 ] && sudo=sudo
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Wine names Linux files in the locale's character set: without the glibc locales that the tests
+# run under, a file name with Chinese characters cannot be made or opened.
+ensure_locales() {
+  local locale
+  for locale in zh_CN en_US; do
+    locale -a 2>/dev/null | grep -qi "^$locale.utf-\?8$" && continue
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+  done
 }
 
 build_presets() {
@@ -45,6 +57,7 @@ start_display() {
 
 # The Wine settings every Windows test runs with: code page 936 as on the users' systems.
 use_wine() {
+  ensure_locales
   export WINEPREFIX="${QUORVANE_WINEPREFIX:-$QUORVANE_ROOT/build/wineprefix}"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
