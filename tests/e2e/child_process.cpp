@@ -21,7 +21,9 @@ std::wstring Quote(const std::wstring& argument) {
     return out + L"\"";
 }
 
-std::wstring Widen(const std::string& utf8) {
+}  // namespace
+
+std::wstring FromUtf8(const std::string& utf8) {
     if (utf8.empty()) return {};
     int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
     std::wstring wide(size_t(length), L'\0');
@@ -29,10 +31,8 @@ std::wstring Widen(const std::string& utf8) {
     return wide;
 }
 
-}  // namespace
-
 std::wstring WinePath(const std::string& path) {
-    std::wstring wide = Widen(path);
+    std::wstring wide = FromUtf8(path);
     if (wide.size() >= 2 && wide[1] == L':') return wide;
     for (auto& c : wide)
         if (c == L'/') c = L'\\';

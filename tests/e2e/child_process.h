@@ -8,6 +8,8 @@
 
 namespace e2e {
 
+std::wstring FromUtf8(const std::string& utf8);
+
 // "/work/x/standin.exe" -> "Z:\work\x\standin.exe"; a path with a drive letter is kept as it is.
 std::wstring WinePath(const std::string& path);
 

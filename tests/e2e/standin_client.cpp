@@ -7,14 +7,6 @@
 namespace e2e {
 namespace {
 
-std::wstring FromUtf8(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
-    std::wstring wide(size_t(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), length);
-    return wide;
-}
-
 void AppendUtf8(std::string& out, unsigned code) {
     if (code < 0x80) {
         out += char(code);
