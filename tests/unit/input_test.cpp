@@ -293,6 +293,15 @@ TEST_F(InputTest, PumpingDelayReturnsLateWhenAHandlerTookLonger) {
     EXPECT_EQ(os().Lines({"msgwait"}).size(), 1u);
 }
 
+TEST_F(InputTest, PumpingDelayLastsItsTimeAcrossTheTickCountWrap) {
+    // Start + ms wraps to 0x2E8: "tick > end" would hold at once. The clock itself wraps inside
+    // a handler, as the fake's clock cannot run past 2^32 on its own.
+    os().now = 0xFFFFFF00u;
+    os().At(0xFFFFFFC8u, [&] { fake::TheOs().Post(0x0400, [&] { fake::TheOs().now = 0x100; }); });
+    PumpingDelay(1000);
+    EXPECT_EQ(os().now, 0x2E9u);  // 1001 ms after the start
+}
+
 TEST_F(InputTest, PumpingDelayReturnsAtOnceWhenQuitIsNext) {
     os().At(1400, [&] { fake::TheOs().Post(os::msg::kQuit); });
     PumpingDelay(1000);
