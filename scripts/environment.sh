@@ -82,6 +82,12 @@ use_wine() {
     done
     touch "$WINEPREFIX/.quorvane-fonts"
   fi
+  # Without Marlett in the prefix's own font folder the caption buttons show as the letters "0 1 r".
+  local marlett=/usr/share/wine/fonts/marlett.ttf
+  if [ -f "$marlett" ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
+  fi
   # One server for the whole run instead of one per process.
   wineserver -p 60 >/dev/null 2>&1 || true
 }

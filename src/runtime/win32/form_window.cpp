@@ -156,6 +156,8 @@ bool FormWindow::Build(HWND owner) {
         exStyle |= WS_EX_APPWINDOW;
     } else {
         style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | (def_.minimiseBox ? WS_MINIMIZEBOX : 0);
+        // The forms have no icon; without this frame the caption shows the default one.
+        exStyle |= WS_EX_DLGMODALFRAME;
     }
     const POINT place = CentredOnScreen(def_.width, def_.height);
     window_ = CreateWindowExW(exStyle, kFormClass, Widen(def_.caption ? def_.caption : "").c_str(), style, place.x,
