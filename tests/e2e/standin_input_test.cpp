@@ -162,6 +162,23 @@ TEST_F(StandinInputTest, KeyYThenCloseDeletesTheChannelAndLeavesNoConfirmation) 
     EXPECT_EQ(client.Events(L"deleted").size(), 1u);
 }
 
+TEST_F(StandinInputTest, ASlowClientOpensItsMenuAndDialogAfterTheToolHasLooked) {
+    e2e::StandinClient client({L"--menu-delay", L"1600", L"--dialog-delay", L"1600"});
+    ASSERT_TRUE(client.ready());
+    PostMouse(FindChannelTree(), 32, 8, mouse_button::kRight);
+    PumpingDelay(1000);
+    EXPECT_EQ(FindContextMenu(), nullptr);
+    PumpingDelay(1000);
+    os::Hwnd menu = FindContextMenu();
+    ASSERT_NE(menu, nullptr);
+    MoveCursor(menu, 80, 130);
+    SynthClick();
+    PumpingDelay(1000);
+    EXPECT_EQ(FindCreateDialogItem(client_id::kNameField), nullptr);
+    PumpingDelay(1000);
+    EXPECT_NE(FindCreateDialogItem(client_id::kNameField), nullptr);
+}
+
 TEST_F(StandinInputTest, WithoutTheTreeControlsTheTreeIsNotFound) {
     for (const wchar_t* option : {L"--no-tree-host", L"--no-tree"}) {
         e2e::StandinClient client({option});
