@@ -222,6 +222,58 @@ TEST(RuntimeLoop, EndsWhenTheLastFormGoesEvenIfAWaitTookTheQuit) {
     KillTimer(nullptr, guard);
 }
 
+COLORREF FramePixel(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+    HDC dc = GetWindowDC(window);
+    const COLORREF pixel = GetPixel(dc, 0, 0);
+    ReleaseDC(window, dc);
+    return pixel;
+}
+
+constexpr COLORREF kGreyBlue = RGB(123, 158, 189);
+
+const ui::ControlDef kLookControls[] = {
+    {.kind = ui::ControlKind::LineEdit, .name = "编辑框1", .left = 5, .top = 5, .width = 100, .height = 17},
+    {.kind = ui::ControlKind::Button, .name = "按钮1", .left = 5, .top = 30, .width = 80, .height = 20, .text = "按钮"},
+};
+const ui::FormDef kLookForm{.caption = "外观", .width = 200, .height = 120, .controls = kLookControls};
+
+TEST(RuntimeXpLook, FramesTheControlsOfWindowsMadeBeforeAndAfterAndOfMessageBoxes) {
+    ui::Form* before = ui::LoadForm(kLookForm, nullptr, false);
+    ASSERT_NE(before, nullptr);
+    HWND edit = reinterpret_cast<HWND>(before->ControlNamed("编辑框1").Window());
+    EXPECT_NE(FramePixel(edit), kGreyBlue);
+
+    ui::SetXpLook(1);
+    EXPECT_EQ(FramePixel(edit), kGreyBlue);
+    EXPECT_EQ(FramePixel(reinterpret_cast<HWND>(before->ControlNamed("按钮1").Window())), kGreyBlue);
+    ui::Form* after = ui::LoadForm(kLookForm, nullptr, false);
+    ASSERT_NE(after, nullptr);
+    EXPECT_EQ(FramePixel(reinterpret_cast<HWND>(after->ControlNamed("编辑框1").Window())), kGreyBlue);
+
+    // A message box without a caption of its own gets the runtime's, and its button the look.
+    static COLORREF boxButton = 0;
+    static bool boxSeen = false;
+    boxSeen = false;
+    UINT_PTR look = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND box = FindWindowW(L"#32770", L"信息：");
+        if (!box) return;
+        KillTimer(nullptr, timer);
+        boxSeen = true;
+        boxButton = FramePixel(GetDlgItem(box, IDOK));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(os::MessageBox("内容", "", os::box::kOk), os::box::kIdOk);
+    KillTimer(nullptr, look);
+    EXPECT_TRUE(boxSeen);
+    EXPECT_EQ(boxButton, kGreyBlue);
+
+    ui::SetXpLook(0);
+    EXPECT_NE(FramePixel(edit), kGreyBlue);
+    DestroyWindow(reinterpret_cast<HWND>(before->Window()));
+    DestroyWindow(reinterpret_cast<HWND>(after->Window()));
+}
+
 TEST(RuntimeResources, EmbeddedPicturesAreFoundByName) {
     const std::string_view splash = ui::ResourceBytes("SPLASH_PICTURE");
     ASSERT_GT(splash.size(), 2u);

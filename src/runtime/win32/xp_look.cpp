@@ -25,12 +25,13 @@ COLORREF FrameColour() {
     }
 }
 
-enum class Kind { None, Framed, PushButton };
+enum class Kind { None, Edit, ListView, PushButton };
 
 Kind KindOf(HWND window) {
     wchar_t name[32] = {};
     GetClassNameW(window, name, static_cast<int>(std::size(name)));
-    if (_wcsicmp(name, L"Edit") == 0 || _wcsicmp(name, WC_LISTVIEWW) == 0) return Kind::Framed;
+    if (_wcsicmp(name, L"Edit") == 0) return Kind::Edit;
+    if (_wcsicmp(name, WC_LISTVIEWW) == 0) return Kind::ListView;
     if (_wcsicmp(name, L"Button") != 0) return Kind::None;
     // Group boxes, check boxes and owner-drawn picture buttons keep their own look.
     const auto type = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)) & BS_TYPEMASK;
@@ -68,14 +69,16 @@ LRESULT CALLBACK LookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
     if (lookStyle == 0) return result;
     const auto kind = static_cast<Kind>(data);
-    if (kind == Kind::Framed && message == WM_NCPAINT && HasFrame(window)) {
-        const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
-        DrawFrame(window, (exStyle & WS_EX_CLIENTEDGE) != 0);
-    }
-    // Push buttons have no frame outside their client area and paint their edge on every change.
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    const bool sunken = (exStyle & WS_EX_CLIENTEDGE) != 0;
+    if (kind == Kind::ListView && message == WM_NCPAINT && HasFrame(window)) DrawFrame(window, sunken);
+    // An edit box takes WS_BORDER off itself and draws its border with its text, and a push button
+    // has no frame outside its client area: both paint their edge again on every change.
+    const bool repainted = message == WM_PAINT || message == WM_NCPAINT || message == WM_SETFOCUS ||
+                           message == WM_KILLFOCUS || message == WM_ENABLE;
+    if (kind == Kind::Edit && repainted) DrawFrame(window, sunken);
     if (kind == Kind::PushButton &&
-        (message == WM_PAINT || message == BM_SETSTATE || message == WM_SETFOCUS || message == WM_KILLFOCUS ||
-         message == BM_SETSTYLE || message == WM_ENABLE || message == WM_LBUTTONUP))
+        (repainted || message == BM_SETSTATE || message == BM_SETSTYLE || message == WM_LBUTTONUP))
         DrawFrame(window, false);
     return result;
 }
