@@ -13,28 +13,26 @@ constexpr int kButtonHeight = 20;
 constexpr int kListButtonLeft = 13;
 constexpr int kClientButtonLeft = 11;
 
-constexpr ui::ControlDef ListButton(const char* name, const char* caption, int top, ui::ControlEvent onClick) {
+// A push button placed in its group box.
+constexpr ui::ControlDef GroupButton(const char* group, int left, const char* name, const char* caption, int top,
+                                     ui::ControlEvent onClick) {
     return {.kind = ControlKind::Button,
             .name = name,
-            .left = kListButtonLeft,
+            .left = left,
             .top = top,
             .width = kButtonWidth,
             .height = kButtonHeight,
             .text = caption,
-            .parent = "分组框1",
+            .parent = group,
             .onClick = onClick};
 }
 
+constexpr ui::ControlDef ListButton(const char* name, const char* caption, int top, ui::ControlEvent onClick) {
+    return GroupButton("分组框1", kListButtonLeft, name, caption, top, onClick);
+}
+
 constexpr ui::ControlDef ClientButton(const char* name, const char* caption, int top, ui::ControlEvent onClick) {
-    return {.kind = ControlKind::Button,
-            .name = name,
-            .left = kClientButtonLeft,
-            .top = top,
-            .width = kButtonWidth,
-            .height = kButtonHeight,
-            .text = caption,
-            .parent = "分组框2",
-            .onClick = onClick};
+    return GroupButton("分组框2", kClientButtonLeft, name, caption, top, onClick);
 }
 
 const ui::ControlDef kControls[] = {
