@@ -88,8 +88,10 @@ use_wine() {
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
   fi
-  # One server for the whole run instead of one per process.
-  wineserver -p 60 >/dev/null 2>&1 || true
+  # One server for the whole run instead of one per process, and Wine's own background processes
+  # started now: started by a test, they would inherit its output pipe and hold ctest up until they end.
+  wineserver -p >/dev/null 2>&1 || true
+  "$WINE" wineboot >/dev/null 2>&1 </dev/null || true
 }
 
 stop_environment() {

@@ -20,9 +20,12 @@ struct Row {
     friend bool operator==(const Row&, const Row&) = default;
 };
 
+// GetWindowText does not ask a control of another process for its text: WM_GETTEXT does.
 std::wstring Text(HWND window) {
     wchar_t text[512] = {};
-    GetWindowTextW(window, text, static_cast<int>(std::size(text)));
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                        &copied);
     return text;
 }
 
