@@ -12,6 +12,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "quorvane_app.h"
 #include "standin_client.h"
@@ -74,6 +75,29 @@ long long StatusKilobytes(const std::wstring& procDir, const char* key) {
     return at == std::string::npos ? -1 : std::atoll(status->c_str() + at + std::strlen(key) + 1);
 }
 
+// Milliseconds of the day of the stand-in's "2026-12-11T14:05:13.123".
+double TimeOfDayMs(const std::wstring& stamp) {
+    if (stamp.size() < 23) return 0;
+    auto number = [&](std::size_t at, std::size_t length) { return std::stod(stamp.substr(at, length)); };
+    return ((number(11, 2) * 60 + number(14, 2)) * 60 + number(17, 2)) * 1000 + number(20, 3);
+}
+
+// The mean gap from each event of one kind to the next event of another, as the client saw them.
+double MeanGapMs(const std::vector<e2e::LogLine>& log, const wchar_t* from, const wchar_t* to) {
+    double total = 0;
+    int gaps = 0;
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        if (log[i].event() != from) continue;
+        for (std::size_t j = i + 1; j < log.size(); ++j)
+            if (log[j].event() == to) {
+                total += TimeOfDayMs(log[j].Text("time")) - TimeOfDayMs(log[i].Text("time"));
+                ++gaps;
+                break;
+            }
+    }
+    return gaps ? total / gaps : 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -119,6 +143,18 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("processor time: %.0f ms, %.2f %% of wall time\n", cpuMs, 100.0 * cpuMs / wallMs);
     std::printf("peak working set: %lld kB (VmHWM of the Linux process), %zu kB (Windows' PeakWorkingSetSize)\n",
                 StatusKilobytes(*proc, "VmHWM:"), memory.PeakWorkingSetSize / 1024);
+    // The steady pace, free of the start and the end: from one entry's menu to the next one's.
+    const auto menus = client.Events(L"menu");
+    if (menus.size() >= 2) {
+        const double period = (TimeOfDayMs(menus.back().Text("time")) - TimeOfDayMs(menus.front().Text("time"))) /
+                              double(menus.size() - 1);
+        std::printf("steady period between entries, seen by the client: %.2f ms (%.2f ms beyond %.0f ms)\n", period,
+                    period - kFixedWaitMs, kFixedWaitMs);
+        const auto log = client.Log();
+        std::printf("mean gaps: menu -> menu-choice %.1f ms, menu-choice -> created %.1f ms, created -> menu %.1f ms\n",
+                    MeanGapMs(log, L"menu", L"menu-choice"), MeanGapMs(log, L"menu-choice", L"created"),
+                    MeanGapMs(log, L"created", L"menu"));
+    }
     app.CloseMessageBox(box);
     return 0;
 }
