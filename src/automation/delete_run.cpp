@@ -8,6 +8,9 @@
 
 namespace {
 constexpr std::uint32_t kVirtualKeyY = 0x59;
+// A client that hangs on the close must not freeze the tool: it is given up after this long, and
+// the next pass finds the window again or the user stops the run.
+constexpr std::uint32_t kCloseBoundMs = 5000;
 }
 
 void DeleteRun() {
@@ -41,7 +44,7 @@ void DeleteRun() {
             return;
         }
         PostKey(confirm, kVirtualKeyY);
-        os::SendMessage(confirm, os::msg::kClose, 1, 0);
+        os::SendMessageTimeout(confirm, os::msg::kClose, 1, 0, kCloseBoundMs);
         if (!run.Wait(ReadInterval())) return;
     }
 }

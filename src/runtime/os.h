@@ -15,6 +15,7 @@
 #undef FindWindowEx
 #undef PostMessage
 #undef SendMessage
+#undef SendMessageTimeout
 #undef SetWindowText
 #undef CallWindowProc
 #undef CreateWaitableTimer
@@ -105,6 +106,9 @@ LResult SendMessage(Hwnd window, std::uint32_t message, WParam wParam, LParam lP
 // WM_SETTEXT with a GBK text (null = a null lParam), given up after timeoutMs when the target
 // hangs (SendMessageTimeout, SMTO_ABORTIFHUNG). True when the target handled it.
 bool SendTextTimeout(Hwnd window, const char* text, std::uint32_t timeoutMs);
+// A message that carries no pointer, given up after timeoutMs when the target hangs
+// (SendMessageTimeout, SMTO_ABORTIFHUNG). True when the target handled it.
+bool SendMessageTimeout(Hwnd window, std::uint32_t message, WParam wParam, LParam lParam, std::uint32_t timeoutMs);
 bool ClientToScreen(Hwnd window, Point& point);
 // A window's caption (GBK).
 bool SetWindowText(Hwnd window, std::string_view text);

@@ -155,6 +155,20 @@ LResult SendMessage(Hwnd window, std::uint32_t message, WParam wParam, LParam lP
     return w && w->onSend ? w->onSend(message, wParam, lParam) : 0;
 }
 
+bool SendMessageTimeout(Hwnd window, std::uint32_t message, WParam wParam, LParam lParam, std::uint32_t timeoutMs) {
+    auto& fake = TheOs();
+    fake.log.push_back("send " + fake.NameOf(window) + " " + fake::MessageName(message) + " " +
+                       std::to_string(wParam) + " " + std::to_string(lParam));
+    auto* w = fake::Live(window);
+    if (!w) return false;
+    if (fake.sendHangs) {
+        fake.RunEventsUpTo(fake.now + timeoutMs);
+        return false;
+    }
+    if (w->onSend) w->onSend(message, wParam, lParam);
+    return true;
+}
+
 bool SendTextTimeout(Hwnd window, const char* text, std::uint32_t timeoutMs) {
     auto& fake = TheOs();
     std::string shown = text ? "\"" + std::string(text) + "\"" : "null";

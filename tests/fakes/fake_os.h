@@ -69,6 +69,7 @@ public:
     bool failWaitableTimer = false;   // CreateWaitableTimer gives null
     bool failSetWaitableTimer = false;
     bool sendTextHangs = false;      // SendTextTimeout gives up and returns false after its bound
+    bool sendHangs = false;          // SendMessageTimeout gives up and returns false after its bound
 
     std::set<std::uint32_t> refusedHotkeys;  // virtual keys another program holds
     std::map<std::pair<os::Hwnd, int>, std::uint32_t> hotkeys;  // registered (window, id) -> key

@@ -94,6 +94,17 @@ TEST_F(DeleteRunTest, AStopDuringTheLastPassDoesNotCancelTheNextRun) {
     EXPECT_EQ(Boxes(), (Lines{Box("创建完成,如果发现还有些没创建出来,请调整频率!")}));
 }
 
+TEST_F(DeleteRunTest, AClientThatHangsOnTheCloseDoesNotHoldTheRun) {
+    AddClientWithChannels(5);
+    os().sendHangs = true;
+    os().At(os().now + 8000, [] { os().Post(os::msg::kHotkey, RequestStop); });
+    const auto start = os().now;
+    DeleteRun();
+    EXPECT_EQ(Logged({"send confirm WM_CLOSE"}).size(), 2u) << "two passes of 1700 ms and the 5000 ms bound each";
+    EXPECT_EQ(Boxes(), (Lines{kStopped}));
+    EXPECT_LT(os().now - start, 2u * (1700u + 5000u) + 40u);
+}
+
 TEST_F(DeleteRunTest, NoRunStartsInsideIt) {
     AddClientWithChannels(1);
     rows.rows = {{"a", 0}};
