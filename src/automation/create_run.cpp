@@ -38,7 +38,8 @@ bool CreateChannel(const RunSession& run, const std::string& name, const char* p
 
 void CreateRun() {
     RunSession run(RunKind::Create);
-    if (!run.Started()) return;
+    // A hot key can still arrive after the main window has gone.
+    if (!run.Started() || run.WindowGone()) return;
     ProgramState& program = Program();
     program.channelTreeHandle = FindChannelTree();
     const std::string password = program.mainWindow.passwordBox ? program.mainWindow.passwordBox->Text() : "";

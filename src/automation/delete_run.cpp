@@ -15,7 +15,8 @@ constexpr std::uint32_t kCloseBoundMs = 5000;
 
 void DeleteRun() {
     RunSession run(RunKind::Delete);
-    if (!run.Started()) return;
+    // A hot key can still arrive after the main window has gone.
+    if (!run.Started() || run.WindowGone()) return;
     ProgramState& program = Program();
     program.channelTreeHandle = FindChannelTree();
 

@@ -205,6 +205,15 @@ TEST_F(CreateRunTest, ClosingTheMainWindowEndsTheRunQuietly) {
     CreateProgramState();
 }
 
+TEST_F(CreateRunTest, NoRunStartsOnceTheMainWindowHasGone) {
+    AddClient();
+    rows.rows = {{"a", 0}};
+    CloseMainWindow();
+    CreateRun();
+    DeleteRun();
+    EXPECT_EQ(Logged({"post", "box", "cursor"}), Lines{});
+}
+
 TEST_F(CreateRunTest, AnEmptyListMakesNoInput) {
     AddClient();
     CreateRun();
