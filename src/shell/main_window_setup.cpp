@@ -26,8 +26,8 @@ void SetUpMainWindow(const MainWindowParts& parts) {
     (void)RegisterGlobalHotkey(parts.window, 0, kF4, StopRunHotkey);
 
     // The list is parsed through the program's view of the window, so it must be known first.
-    Program().mainWindow = MainWindowControls{parts.window, parts.channelList, parts.passwordBox, parts.frequencyBox,
-                                              parts.fileChooser};
+    Program().mainWindow =
+        MainWindowControls{parts.window, parts.channelList, parts.passwordBox, parts.frequencyBox, parts.fileChooser};
     LoadDefaultList();
     if (parts.passwordBox && parts.frequencyBox) LoadSettings(*parts.passwordBox, *parts.frequencyBox);
 }

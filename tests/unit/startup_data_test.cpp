@@ -32,7 +32,8 @@ TEST(RunDirectory, IsTheExecutablesFolderWithoutTrailingBackslash) {
         {"Quorvane.exe", ""},
         {"", ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(RunDirectoryOf(c.modulePath), c.runDirectory) << c.modulePath;
+    for (const Case& c : cases)
+        EXPECT_EQ(RunDirectoryOf(c.modulePath), c.runDirectory) << c.modulePath;
 }
 
 TEST(RunDirectory, BecomesTheCurrentDirectoryAndARootStaysTheRoot) {

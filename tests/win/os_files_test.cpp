@@ -19,7 +19,8 @@ protected:
         CreateDirectoryW(win::Widen(folder).c_str(), nullptr);
     }
     void TearDown() override {
-        for (const std::string& name : Names()) DeleteFileW(win::Widen(folder + "\\" + name).c_str());
+        for (const std::string& name : Names())
+            DeleteFileW(win::Widen(folder + "\\" + name).c_str());
         RemoveDirectoryW(win::Widen(folder).c_str());
     }
     std::vector<std::string> Names() const {
@@ -35,8 +36,8 @@ protected:
         return names;
     }
     void Write(const std::string& name, const std::string& bytes) {
-        HANDLE file = CreateFileW(win::Widen(folder + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  0, nullptr);
+        HANDLE file =
+            CreateFileW(win::Widen(folder + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         DWORD written = 0;
         WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
         CloseHandle(file);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
-
+// The common controls build on the types of <windows.h>.
 #include <commctrl.h>
 
 #include <string>
@@ -17,17 +17,25 @@ void CountTick(ui::Form&, ui::Control&) { ++timerTicks; }
 const ui::ControlDef kControls[] = {
     {.kind = ui::ControlKind::ListView, .name = "列表", .left = 5, .top = 1, .width = 200, .height = 150},
     {.kind = ui::ControlKind::LineEdit, .name = "编辑框1", .left = 5, .top = 160, .width = 200, .height = 17},
-    {.kind = ui::ControlKind::Label, .name = "标签1", .left = 5, .top = 180, .width = 100, .height = 17, .text = "标签"},
-    {.kind = ui::ControlKind::TransparentLabel, .name = "透明标签1", .left = 110, .top = 180, .width = 90,
-     .height = 17, .text = "透明"},
+    {.kind = ui::ControlKind::Label,
+     .name = "标签1",
+     .left = 5,
+     .top = 180,
+     .width = 100,
+     .height = 17,
+     .text = "标签"},
+    {.kind = ui::ControlKind::TransparentLabel,
+     .name = "透明标签1",
+     .left = 110,
+     .top = 180,
+     .width = 90,
+     .height = 17,
+     .text = "透明"},
     {.kind = ui::ControlKind::Timer, .name = "时钟1", .onClick = CountTick},
 };
 
-const ui::FormDef kForm{.caption = "试验窗口",
-                        .width = 240,
-                        .height = 260,
-                        .dragBySurface = true,
-                        .controls = kControls};
+const ui::FormDef kForm{
+    .caption = "试验窗口", .width = 240, .height = 260, .dragBySurface = true, .controls = kControls};
 
 // One live form per test, destroyed at its end.
 class RuntimeControls : public ::testing::Test {
@@ -164,14 +172,17 @@ bool modalDestroyed = false;
 
 const ui::ControlDef kDialogControls[] = {
     {.kind = ui::ControlKind::LineEdit, .name = "编辑框1", .left = 5, .top = 5, .width = 100, .height = 17},
-    {.kind = ui::ControlKind::Timer, .name = "时钟1", .onClick = [](ui::Form& form, ui::Control&) {
-         form.SetTimerPeriod("时钟1", 0);
-         ownerDisabledWhileModal = !IsWindowEnabled(GetWindow(reinterpret_cast<HWND>(form.Window()), GW_OWNER));
-         // Esc as the user presses it, into the focused box.
-         HWND edit = reinterpret_cast<HWND>(form.ControlNamed("编辑框1").Window());
-         SetFocus(edit);
-         PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-     }},
+    {.kind = ui::ControlKind::Timer,
+     .name = "时钟1",
+     .onClick =
+         [](ui::Form& form, ui::Control&) {
+             form.SetTimerPeriod("时钟1", 0);
+             ownerDisabledWhileModal = !IsWindowEnabled(GetWindow(reinterpret_cast<HWND>(form.Window()), GW_OWNER));
+             // Esc as the user presses it, into the focused box.
+             HWND edit = reinterpret_cast<HWND>(form.ControlNamed("编辑框1").Window());
+             SetFocus(edit);
+             PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+         }},
 };
 
 const ui::FormDef kDialog{.caption = "模态",
@@ -204,15 +215,15 @@ TEST(RuntimeLoop, EndsWhenTheLastFormGoesEvenIfAWaitTookTheQuit) {
              // As a run's wait does: it dispatches the close and then takes the quit that follows.
              const DWORD until = GetTickCount() + 300;
              while (GetTickCount() < until) {
-                 while (os::PeekMessageId()) os::DispatchNextMessage();
+                 while (os::PeekMessageId())
+                     os::DispatchNextMessage();
                  Sleep(5);
              }
          }}};
-    static const ui::FormDef def{.caption = "最后",
-                                 .width = 100,
-                                 .height = 100,
-                                 .controls = controls,
-                                 .onCreate = [](ui::Form& form) { form.SetTimerPeriod("时钟1", 50); }};
+    static const ui::FormDef def{
+        .caption = "最后", .width = 100, .height = 100, .controls = controls, .onCreate = [](ui::Form& form) {
+            form.SetTimerPeriod("时钟1", 50);
+        }};
     UINT_PTR guard = SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) {
         ADD_FAILURE() << "the loop went on after its last form";
         PostQuitMessage(1);
@@ -239,6 +250,7 @@ const ui::ControlDef kLookControls[] = {
 const ui::FormDef kLookForm{.caption = "外观", .width = 200, .height = 120, .controls = kLookControls};
 
 TEST(RuntimeXpLook, FramesTheControlsOfWindowsMadeBeforeAndAfterAndOfMessageBoxes) {
+    ui::SetXpLook(0);  // the main window switches it on for the whole thread
     ui::Form* before = ui::LoadForm(kLookForm, nullptr, false);
     ASSERT_NE(before, nullptr);
     HWND edit = reinterpret_cast<HWND>(before->ControlNamed("编辑框1").Window());

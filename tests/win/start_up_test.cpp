@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
-
+// The common controls build on the types of <windows.h>.
 #include <commctrl.h>
 
 #include <cstdio>
@@ -34,7 +34,8 @@ private:
         const DWORD elapsed = GetTickCount() - started_;
         if (elapsed > 15000) {
             ADD_FAILURE() << "the program did not end";
-            EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM) { return DestroyWindow(w); }, 0);
+            EnumThreadWindows(
+                GetCurrentThreadId(), [](HWND w, LPARAM) { return DestroyWindow(w); }, 0);
             return;
         }
         look_(elapsed);
@@ -209,7 +210,8 @@ TEST(StartUp, ClosingTheSplashEarlyEndsTheProgramWithoutAMainWindow) {
     const DWORD until = GetTickCount() + 2500;
     MSG message;
     while (GetTickCount() < until) {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
         Sleep(20);
     }
     EXPECT_EQ(FindProgramWindows().main, nullptr);

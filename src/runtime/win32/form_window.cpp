@@ -1,5 +1,5 @@
 #include <windows.h>
-
+// The common controls build on the types of <windows.h>.
 #include <commctrl.h>
 
 #include <memory>
@@ -163,7 +163,8 @@ bool FormWindow::Build(HWND owner) {
     window_ = CreateWindowExW(exStyle, kFormClass, Widen(def_.caption ? def_.caption : "").c_str(), style, place.x,
                               place.y, def_.width, def_.height, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!window_) return false;
-    if (def_.backgroundResource) background_ = DecodePicture(ui::ResourceBytes(def_.backgroundResource), FormBackgroundColour());
+    if (def_.backgroundResource)
+        background_ = DecodePicture(ui::ResourceBytes(def_.backgroundResource), FormBackgroundColour());
 
     for (const ui::ControlDef& def : def_.controls) {
         const int id = nextId_++;
@@ -288,7 +289,8 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             ControlWindow* control = ControlWithId(LOWORD(wParam));
             if (Reflect(control, message, wParam, lParam, result)) return result;
-            if (control && HIWORD(wParam) == BN_CLICKED && control->Def().onClick) control->Def().onClick(*this, *control);
+            if (control && HIWORD(wParam) == BN_CLICKED && control->Def().onClick)
+                control->Def().onClick(*this, *control);
             return 0;
         }
         case WM_TIMER: {
@@ -325,7 +327,8 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             for (const auto& control : controls_)
-                if (control->Def().kind == ui::ControlKind::Timer) KillTimer(window_, static_cast<UINT_PTR>(control->Id()));
+                if (control->Def().kind == ui::ControlKind::Timer)
+                    KillTimer(window_, static_cast<UINT_PTR>(control->Id()));
             // Given back before the window goes, so activation returns to it and not to another program.
             if (modal_ && owner_) EnableWindow(owner_, TRUE);
             if (def_.onDestroy) def_.onDestroy(*this);
@@ -354,8 +357,7 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
 }
 
 [[noreturn]] void FailFirstWindow() {
-    MessageBoxW(nullptr, L"窗口载入失败。", L"信息：",
-                MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    MessageBoxW(nullptr, L"窗口载入失败。", L"信息：", MB_OK | MB_ICONERROR | MB_TASKMODAL);
     // A fatal end of the runtime: the exit routine is for orderly ends only.
     ExitProcess(1);
 }

@@ -99,9 +99,9 @@ std::unique_ptr<ControlWindow> CreateChannelListView(HWND form, const ui::Contro
     // No LVS_SHOWSELALWAYS: the selected row is highlighted only while the list has the focus.
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | (def.visible ? WS_VISIBLE : 0) | LVS_REPORT |
                         LVS_NOCOLUMNHEADER | LVS_SINGLESEL;
-    HWND window = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", style, left, top, def.width, def.height, form,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                  nullptr);
+    HWND window =
+        CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", style, left, top, def.width, def.height, form,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (!window) return nullptr;
     ListView_SetExtendedListViewStyle(window, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     ListView_SetTextColor(window, RGB(0, 0, 0));

@@ -52,7 +52,8 @@ void DispatchTaken(MSG& message) {
 
 void RunModalLoop(HWND window) {
     MSG message;
-    while (IsWindow(window) && TakeMessage(message)) DispatchTaken(message);
+    while (IsWindow(window) && TakeMessage(message))
+        DispatchTaken(message);
 }
 
 void EndProgram() {
@@ -67,7 +68,8 @@ namespace ui {
 
 int RunMessageLoop() {
     MSG message;
-    while (win::TakeMessage(message)) win::DispatchTaken(message);
+    while (win::TakeMessage(message))
+        win::DispatchTaken(message);
     // The quit belongs to this loop; a later loop on the thread starts afresh.
     win::quitTaken = false;
     return win::quitCode;

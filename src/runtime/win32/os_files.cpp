@@ -106,8 +106,8 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
 std::string ReadIniValue(const std::string& path, const char* section, const char* key, std::uint32_t bufferSize) {
     if (bufferSize == 0) return {};
     std::string value(bufferSize, '\0');
-    const DWORD length = GetPrivateProfileStringA(section, key, "", value.data(), bufferSize,
-                                                  AnsiPath(win::Widen(path)).c_str());
+    const DWORD length =
+        GetPrivateProfileStringA(section, key, "", value.data(), bufferSize, AnsiPath(win::Widen(path)).c_str());
     value.resize(length);
     return value;
 }

@@ -1,5 +1,5 @@
 #include <windows.h>
-
+// The shell's declarations build on the types of <windows.h>.
 #include <shellapi.h>
 
 #include "runtime/os.h"

@@ -1,7 +1,6 @@
-#include "runtime/form.h"
-
 #include <windows.h>
 
+#include "runtime/form.h"
 #include "runtime/win32/gbk.h"
 
 namespace ui {

@@ -188,8 +188,7 @@ public:
 
 COLORREF FormBackgroundColour() { return GetSysColor(COLOR_BTNFACE); }
 
-std::unique_ptr<ControlWindow> CreateStandardControl(HWND form, const ui::ControlDef& def, int id, int left,
-                                                     int top) {
+std::unique_ptr<ControlWindow> CreateStandardControl(HWND form, const ui::ControlDef& def, int id, int left, int top) {
     switch (def.kind) {
         case ui::ControlKind::GroupBox: {
             HWND window = MakeChild(form, L"BUTTON", BS_GROUPBOX, 0, def, id, left, top);
@@ -202,14 +201,14 @@ std::unique_ptr<ControlWindow> CreateStandardControl(HWND form, const ui::Contro
             return std::make_unique<Label>(window, def, id);
         }
         case ui::ControlKind::TransparentLabel: {
-            HWND window = MakeChild(form, L"STATIC", SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, WS_EX_TRANSPARENT, def,
-                                    id, left, top);
+            HWND window = MakeChild(form, L"STATIC", SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, WS_EX_TRANSPARENT, def, id,
+                                    left, top);
             if (!window) return nullptr;
             return std::make_unique<TransparentLabel>(window, def, id);
         }
         case ui::ControlKind::LineEdit: {
-            HWND window = MakeChild(form, L"EDIT", WS_BORDER | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, def, id,
-                                    left, top);
+            HWND window =
+                MakeChild(form, L"EDIT", WS_BORDER | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, def, id, left, top);
             if (!window) return nullptr;
             return std::make_unique<EditBox>(window, def, id);
         }

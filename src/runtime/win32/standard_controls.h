@@ -11,8 +11,7 @@ namespace win {
 
 // `def` gives the kind, text, settings and size; `left`, `top` the place in the form's client area.
 // Null for a kind that is not built here, or when the window cannot be made.
-std::unique_ptr<ControlWindow> CreateStandardControl(HWND form, const ui::ControlDef& def, int id, int left,
-                                                     int top);
+std::unique_ptr<ControlWindow> CreateStandardControl(HWND form, const ui::ControlDef& def, int id, int left, int top);
 
 // Background colour of the forms and of the controls that paint their own.
 COLORREF FormBackgroundColour();

@@ -1,5 +1,5 @@
 #include <windows.h>
-
+// The common controls build on the types of <windows.h>.
 #include <commctrl.h>
 
 #include <cwchar>
