@@ -14,6 +14,6 @@ cp -r "$work/unpacked" "$work/layout"
 cp "$quorvane64" "$work/layout/Quorvane.exe"
 QUORVANE_PACKAGE_DIR="Z:${work//\//\\}\\layout" \
   /usr/lib/wine/wine64 "$e2e_tests" --gtest_filter='Package.*' > "$work/run.log" 2>&1 || true
-# A file, not a pipe: Wine's helper processes inherit the output and would hold a pipe open.
+# A file, not a pipe: Wine's background processes inherit the output and would hold a pipe open.
 cat "$work/run.log"
 grep -q '\[  PASSED  \] 1 test' "$work/run.log"
