@@ -3,8 +3,8 @@
 // share of wall time, and its peak working set. Under Wine the processor time of another
 // process is not reported through Windows, so it is read from /proc of the Linux process.
 // Usage: create_run_benchmark [entries=20]
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,13 +22,14 @@ namespace {
 constexpr double kFixedWaitMs = 2000;
 
 std::optional<std::string> ReadWholeFile(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     std::string bytes;
     char buffer[4096];
     DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
     CloseHandle(file);
     return bytes;
 }
@@ -37,7 +38,8 @@ std::optional<std::string> ReadWholeFile(const std::wstring& path) {
 // other Quorvane.exe processes may be running on the same machine.
 std::optional<std::wstring> LinuxProcessOf(const std::wstring& folder) {
     std::string folderBytes;
-    for (wchar_t c : folder.substr(folder.find_last_of(L'\\') + 1)) folderBytes += static_cast<char>(c);
+    for (wchar_t c : folder.substr(folder.find_last_of(L'\\') + 1))
+        folderBytes += static_cast<char>(c);
     WIN32_FIND_DATAW entry;
     HANDLE search = FindFirstFileW(L"Z:\\proc\\*", &entry);
     if (search == INVALID_HANDLE_VALUE) return std::nullopt;
@@ -105,7 +107,8 @@ int wmain(int argc, wchar_t** argv) {
     e2e::StandinClient client;
     if (!client.ready()) return std::fprintf(stderr, "the stand-in client did not start\n"), 1;
     e2e::QuorvaneSetup setup;
-    for (int i = 1; i <= entries; ++i) setup.entries.push_back({L"频道" + std::to_wstring(i), i % 3 == 0});
+    for (int i = 1; i <= entries; ++i)
+        setup.entries.push_back({L"频道" + std::to_wstring(i), i % 3 == 0});
     setup.password = L"pw";
     setup.interval = L"0";
     e2e::QuorvaneApp app(setup);

@@ -26,8 +26,7 @@ bool CreateChannel(const RunSession& run, const std::string& name, const char* p
     PostMouse(FindCreateDialogItem(client_id::kConfirmControl), 10, 10, mouse_button::kLeft, mouse_action::kClick);
     // The client sometimes ignores the first click; a second one while the control is still there.
     if (FindCreateDialogItem(client_id::kConfirmControl))
-        PostMouse(FindCreateDialogItem(client_id::kConfirmControl), 10, 10, mouse_button::kLeft,
-                  mouse_action::kClick);
+        PostMouse(FindCreateDialogItem(client_id::kConfirmControl), 10, 10, mouse_button::kLeft, mouse_action::kClick);
 
     if (!run.Wait(ReadInterval())) return false;
     ArmMemoryTrim(program.mainWindow.window);

@@ -11,7 +11,7 @@ constexpr std::uint32_t kVirtualKeyY = 0x59;
 // A client that hangs on the close must not freeze the tool: it is given up after this long, and
 // the next pass finds the window again or the user stops the run.
 constexpr std::uint32_t kCloseBoundMs = 5000;
-}
+}  // namespace
 
 void DeleteRun() {
     RunSession run(RunKind::Delete);

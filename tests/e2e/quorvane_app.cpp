@@ -18,7 +18,8 @@ void WriteBytes(const std::wstring& path, const std::string& bytes) {
 
 std::string ListText(const std::vector<ListEntry>& entries) {
     std::string text;
-    for (const auto& entry : entries) text += win::Narrow(entry.name) + (entry.locked ? "|\xCB\xF8|" : "") + "\r\n";
+    for (const auto& entry : entries)
+        text += win::Narrow(entry.name) + (entry.locked ? "|\xCB\xF8|" : "") + "\r\n";
     return text;
 }
 
@@ -77,7 +78,8 @@ QuorvaneApp::QuorvaneApp(const QuorvaneSetup& setup) : folder_(TempFilePath(L"qu
     // the one with the buttons.
     WaitUntil(
         [&] {
-            for (HWND w = FindWindowW(L"QuorvaneForm", nullptr); w; w = FindWindowExW(nullptr, w, L"QuorvaneForm", nullptr)) {
+            for (HWND w = FindWindowW(L"QuorvaneForm", nullptr); w;
+                 w = FindWindowExW(nullptr, w, L"QuorvaneForm", nullptr)) {
                 DWORD owner = 0;
                 GetWindowThreadProcessId(w, &owner);
                 if (owner == process_->Id() && ButtonOf(w, L"创建频道(&F1)")) mainWindow_ = w;

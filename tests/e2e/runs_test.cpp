@@ -1,9 +1,8 @@
 // The creation and delete-all runs of Quorvane.exe against the stand-in client: two real
 // processes, real posted messages, the real cursor on the client's menu, hot keys from injected keys.
-#include <windows.h>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "quorvane_app.h"
 #include "standin_client.h"
@@ -22,7 +21,8 @@ constexpr DWORD kPerEntryMs = 2000;
 
 std::vector<std::pair<std::wstring, std::wstring>> Created(const e2e::StandinClient& client) {
     std::vector<std::pair<std::wstring, std::wstring>> out;
-    for (const auto& line : client.Events(L"created")) out.emplace_back(line.Text("name"), line.Text("password"));
+    for (const auto& line : client.Events(L"created"))
+        out.emplace_back(line.Text("name"), line.Text("password"));
     return out;
 }
 
@@ -96,7 +96,8 @@ TEST_F(RunsTest, TheDeleteAllRunRemovesEverySubChannel) {
     ASSERT_TRUE(app.ClickButton(L"删除全部"));
     EXPECT_EQ(app.TakeMessage(4 * 1700 + 10000), kDeleted);
     std::vector<std::wstring> deleted;
-    for (const auto& line : client.Events(L"deleted")) deleted.push_back(line.Text("name"));
+    for (const auto& line : client.Events(L"deleted"))
+        deleted.push_back(line.Text("name"));
     EXPECT_THAT(deleted, testing::UnorderedElementsAre(L"频道一", L"频道二", L"频道三"));
     EXPECT_EQ(app.Caption(), L"Quorvane");
 }

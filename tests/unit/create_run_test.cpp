@@ -55,7 +55,7 @@ TEST_F(CreateRunTest, CreatesEachEntryWithThePasswordOnlyWhenLocked) {
     EXPECT_GE(os().now - start, 2u * 2500u);
     EXPECT_LT(os().now - start, 2u * 2500u + 50u);
     EXPECT_EQ(Logged({"caption"}), (Lines{"caption main \"Quorvane - 正在创建 1/2\"",
-                                         "caption main \"Quorvane - 正在创建 2/2\"", "caption main \"Quorvane\""}));
+                                          "caption main \"Quorvane - 正在创建 2/2\"", "caption main \"Quorvane\""}));
     const auto timers = Logged({"settimer"});
     ASSERT_EQ(timers.size(), 2u) << "armed after each entry";
     EXPECT_EQ(timers[0], timers[1]);
@@ -71,8 +71,8 @@ TEST_F(CreateRunTest, ReadsThePasswordOnceAndEachRowWhenItIsReached) {
         rows.rows[1] = {"B", 2};  // any state image other than 0 is locked
     });
     CreateRun();
-    EXPECT_EQ(Logged({"settext"}),
-              (Lines{"settext name \"a\"", "settext password \"pw\"", "settext name \"B\"", "settext password \"pw\""}));
+    EXPECT_EQ(Logged({"settext"}), (Lines{"settext name \"a\"", "settext password \"pw\"", "settext name \"B\"",
+                                          "settext password \"pw\""}));
 }
 
 TEST_F(CreateRunTest, ConfirmsOnceMoreOnlyWhileTheControlIsThere) {

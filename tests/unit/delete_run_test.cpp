@@ -1,5 +1,4 @@
 #include "automation/create_run.h"
-
 #include "run_fixture.h"
 
 namespace {
@@ -9,9 +8,14 @@ const std::string kDone = Box("全部删除完毕,如果没有删除完成,请�
 
 // (52, 52): 52 + 52 * 65536; shifted for WM_CONTEXTMENU: 637 + 435 * 65536.
 Lines Pass(const std::string& target, const std::string& menuCursor, bool confirmed) {
-    Lines out = {"post " + target + " WM_MOUSEMOVE 2 3407924", "post " + target + " WM_RBUTTONDOWN 2 3407924",
-                 "post " + target + " WM_RBUTTONUP 2 3407924", "post " + target + " WM_CONTEXTMENU 132782 28508797",
-                 "cursor " + menuCursor, "mouse 0x2", "mouse 0x4", "cursor 7 9"};
+    Lines out = {"post " + target + " WM_MOUSEMOVE 2 3407924",
+                 "post " + target + " WM_RBUTTONDOWN 2 3407924",
+                 "post " + target + " WM_RBUTTONUP 2 3407924",
+                 "post " + target + " WM_CONTEXTMENU 132782 28508797",
+                 "cursor " + menuCursor,
+                 "mouse 0x2",
+                 "mouse 0x4",
+                 "cursor 7 9"};
     if (confirmed) {
         out.push_back("post confirm WM_KEYDOWN 89 0");
         out.push_back("post confirm WM_KEYUP 89 0");
@@ -56,9 +60,9 @@ TEST_F(DeleteRunTest, ConfirmsPassAfterPassUntilNoConfirmationComes) {
     EXPECT_EQ(os().cursor, (os::Point{7, 9}));
     EXPECT_GE(os().now - start, 2u * (1700u + 300u) + 1700u);
     EXPECT_LT(os().now - start, 2u * (1700u + 300u) + 1700u + 40u);
-    EXPECT_EQ(Logged({"caption"}), (Lines{"caption main \"Quorvane - 正在删除 第1次\"",
-                                          "caption main \"Quorvane - 正在删除 第2次\"",
-                                          "caption main \"Quorvane - 正在删除 第3次\"", "caption main \"Quorvane\""}));
+    EXPECT_EQ(Logged({"caption"}),
+              (Lines{"caption main \"Quorvane - 正在删除 第1次\"", "caption main \"Quorvane - 正在删除 第2次\"",
+                     "caption main \"Quorvane - 正在删除 第3次\"", "caption main \"Quorvane\""}));
     EXPECT_EQ(Logged({"settimer"}), Lines{});
 }
 

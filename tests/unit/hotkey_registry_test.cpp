@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/main_window_setup.h"
 #include "fake_os.h"
+#include "shell/main_window_setup.h"
 #include "shell/program_state.h"
 
 namespace {
@@ -138,7 +138,8 @@ TEST_F(Hotkeys, TheRunHandlersStartAndStop) {
     EXPECT_EQ(Program().stopRequested, 1);
     Program().mainWindow.window = main;
     Deliver(os::msg::kHotkey, 1);
-    EXPECT_EQ(os().Lines({"box"}), (std::vector<std::string>{"box \"创建完成,如果发现还有些没创建出来,请调整频率!\" \"\" 0x0"}))
+    EXPECT_EQ(os().Lines({"box"}),
+              (std::vector<std::string>{"box \"创建完成,如果发现还有些没创建出来,请调整频率!\" \"\" 0x0"}))
         << "an empty list: the run started, cleared the earlier stop and completed";
 }
 
