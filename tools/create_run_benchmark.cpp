@@ -3,8 +3,9 @@
 // share of wall time, and its peak working set. Under Wine the processor time of another
 // process is not reported through Windows, so it is read from /proc of the Linux process.
 // Usage: create_run_benchmark [entries=20]
-#include <psapi.h>
 #include <windows.h>
+// <psapi.h> needs the types of <windows.h>.
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
