@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <string>
 
+#include "automation/active_run.h"
 #include "automation/input.h"
 #include "automation/locator.h"
-#include "automation/run_session.h"
 #include "shell/program_state.h"
 
 namespace {
 
 // One entry through the client's own dialog. False when the main window went away during a
 // wait: then nothing more is done, not even the real click on the menu.
-bool CreateChannel(const RunSession& run, const std::string& name, const char* password) {
+bool CreateChannel(const ActiveRun& run, const std::string& name, const char* password) {
     ProgramState& program = Program();
     PostMouse(program.channelTreeHandle, 32, 8, mouse_button::kRight, mouse_action::kClick);
     if (!run.Wait(1000)) return false;
@@ -36,7 +36,7 @@ bool CreateChannel(const RunSession& run, const std::string& name, const char* p
 }  // namespace
 
 void CreateRun() {
-    RunSession run(RunKind::Create);
+    ActiveRun run(RunKind::Create);
     // A hot key can still arrive after the main window has gone.
     if (!run.Started() || run.WindowGone()) return;
     ProgramState& program = Program();

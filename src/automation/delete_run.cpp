@@ -1,9 +1,9 @@
 #include <string>
 
+#include "automation/active_run.h"
 #include "automation/create_run.h"
 #include "automation/input.h"
 #include "automation/locator.h"
-#include "automation/run_session.h"
 #include "shell/program_state.h"
 
 namespace {
@@ -14,7 +14,7 @@ constexpr std::uint32_t kCloseBoundMs = 5000;
 }  // namespace
 
 void DeleteRun() {
-    RunSession run(RunKind::Delete);
+    ActiveRun run(RunKind::Delete);
     // A hot key can still arrive after the main window has gone.
     if (!run.Started() || run.WindowGone()) return;
     ProgramState& program = Program();

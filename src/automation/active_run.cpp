@@ -1,4 +1,4 @@
-#include "automation/run_session.h"
+#include "automation/active_run.h"
 
 #include "automation/input.h"
 #include "runtime/os.h"
@@ -8,7 +8,7 @@ namespace {
 constexpr std::string_view kIdleCaption = "Quorvane";
 }
 
-RunSession::RunSession(RunKind kind) {
+ActiveRun::ActiveRun(RunKind kind) {
     ProgramState& program = Program();
     if (program.runInProgress != RunKind::None) {
         os::MessageBeep();
@@ -21,40 +21,40 @@ RunSession::RunSession(RunKind kind) {
     started_ = true;
 }
 
-RunSession::~RunSession() {
+ActiveRun::~ActiveRun() {
     if (!started_) return;
     EndProgress();
     Program().runInProgress = RunKind::None;
 }
 
-bool RunSession::StopPolled() {
+bool ActiveRun::StopPolled() {
     ProgramState& program = Program();
     if (program.stopRequested != 1) return false;
     program.stopRequested = 0;
     return true;
 }
 
-bool RunSession::WindowGone() const { return Program().mainWindow.window == nullptr; }
+bool ActiveRun::WindowGone() const { return Program().mainWindow.window == nullptr; }
 
-bool RunSession::Wait(std::int32_t ms) const {
+bool ActiveRun::Wait(std::int32_t ms) const {
     PumpingDelay(ms);
     return !WindowGone();
 }
 
-void RunSession::ShowProgress(const std::string& caption) {
+void ActiveRun::ShowProgress(const std::string& caption) {
     os::Hwnd window = Program().mainWindow.window;
     if (!window) return;
     os::SetWindowText(window, caption);
     showingProgress_ = true;
 }
 
-void RunSession::EndProgress() {
+void ActiveRun::EndProgress() {
     if (!showingProgress_) return;
     showingProgress_ = false;
     if (os::Hwnd window = Program().mainWindow.window) os::SetWindowText(window, kIdleCaption);
 }
 
-void RunSession::Tell(std::string_view message) const { os::MessageBox(message, "", os::box::kOk); }
+void ActiveRun::Tell(std::string_view message) const { os::MessageBox(message, "", os::box::kOk); }
 
 std::int32_t ReadInterval() {
     ui::TextBox* box = Program().mainWindow.frequencyBox;

@@ -7,14 +7,14 @@
 
 #include "shell/program_state.h"
 
-class RunSession {
+class ActiveRun {
 public:
     // Another run in progress refuses this one with a beep: a run started inside a wait of
     // another would create every channel a second time.
-    explicit RunSession(RunKind kind);
-    ~RunSession();
-    RunSession(const RunSession&) = delete;
-    RunSession& operator=(const RunSession&) = delete;
+    explicit ActiveRun(RunKind kind);
+    ~ActiveRun();
+    ActiveRun(const ActiveRun&) = delete;
+    ActiveRun& operator=(const ActiveRun&) = delete;
 
     bool Started() const { return started_; }
     // True once when a stop was requested since the run started; clears the request.
