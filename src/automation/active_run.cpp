@@ -10,6 +10,8 @@ constexpr std::string_view kIdleCaption = "Quorvane";
 
 ActiveRun::ActiveRun(RunKind kind) {
     ProgramState& program = Program();
+    // A hot key can still arrive after the main window has gone.
+    if (!program.mainWindow.window) return;
     if (program.runInProgress != RunKind::None) {
         os::MessageBeep();
         return;

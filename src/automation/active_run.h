@@ -10,7 +10,7 @@
 class ActiveRun {
 public:
     // Another run in progress refuses this one with a beep: a run started inside a wait of
-    // another would create every channel a second time.
+    // another would create every channel a second time. Without the main window nothing starts.
     explicit ActiveRun(RunKind kind);
     ~ActiveRun();
     ActiveRun(const ActiveRun&) = delete;

@@ -37,8 +37,7 @@ bool CreateChannel(const ActiveRun& run, const std::string& name, const char* pa
 
 void CreateRun() {
     ActiveRun run(RunKind::Create);
-    // A hot key can still arrive after the main window has gone.
-    if (!run.Started() || run.WindowGone()) return;
+    if (!run.Started()) return;
     ProgramState& program = Program();
     program.channelTreeHandle = FindChannelTree();
     const std::string password = program.mainWindow.passwordBox ? program.mainWindow.passwordBox->Text() : "";

@@ -15,8 +15,7 @@ constexpr std::uint32_t kCloseBoundMs = 5000;
 
 void DeleteRun() {
     ActiveRun run(RunKind::Delete);
-    // A hot key can still arrive after the main window has gone.
-    if (!run.Started() || run.WindowGone()) return;
+    if (!run.Started()) return;
     ProgramState& program = Program();
     program.channelTreeHandle = FindChannelTree();
 
