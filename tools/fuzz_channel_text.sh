@@ -17,7 +17,7 @@ clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-reco
   "$root/tools/fuzz_channel_text.cpp" "$root/src/channels/channel_text.cpp" "$root/src/channels/gbk_scan.cpp" \
   -o "$exe"
 
-# Seeds: the shapes that once mattered (marker tails, trail bytes that are '|', cut lead bytes).
+# Starting inputs: the shapes that once mattered (marker tails, trail bytes that are '|', cut lead bytes).
 printf '\x00a\r\nb\r\n' > "$work/corpus/lines"
 printf '\x01x|\xcb\xf8|\r\n|\xcb\xf8|' > "$work/corpus/locked"
 printf '\x04\x83|\xcb\xf8|\r\n\x83\x7c\xcb\xf8\x7c' > "$work/corpus/trail-bar"
