@@ -9,43 +9,13 @@
 #include "channels/channel_text.h"
 #include "channels/clear_question.h"
 #include "channels/gbk_scan.h"
+#include "fake_controls.h"
 #include "shell/program_state.h"
 
 namespace {
 
-struct Row {
-    std::string name;
-    int state = 0;
-};
-
-class Rows : public ui::ChannelRows {
-public:
-    std::vector<Row> rows;
-    bool redrawOn = true;
-    int Count() const override { return static_cast<int>(rows.size()); }
-    std::string Name(int row) const override { return Valid(row) ? rows[row].name : std::string(); }
-    int StateImage(int row) const override { return Valid(row) ? rows[row].state : 0; }
-    void SetName(int row, std::string_view name) override {
-        if (Valid(row)) rows[row].name = std::string(name);
-    }
-    void SetStateImage(int row, int state) override {
-        if (Valid(row)) rows[row].state = state;
-    }
-    int Append() override {
-        rows.push_back({});
-        return Count() - 1;
-    }
-    void Delete(int row) override {
-        if (Valid(row)) rows.erase(rows.begin() + row);
-    }
-    void DeleteAll() override { rows.clear(); }
-    int Selection() const override { return -1; }
-    void Select(int) override {}
-    void SetRedraw(bool on) override { redrawOn = on; }
-
-private:
-    bool Valid(int row) const { return row >= 0 && row < Count(); }
-};
+using Row = fake::Row;
+using Rows = fake::Rows;
 
 ProgramState state;
 bool answerYes = false;

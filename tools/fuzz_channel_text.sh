@@ -13,7 +13,7 @@ echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long)
 clang++ -fsanitize=fuzzer "$work/probe.cpp" -o "$work/probe" 2>/dev/null || { echo "no libFuzzer runtime"; exit 77; }
 
 exe="$work/fuzz_channel_text"
-clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I"$root/src" \
+clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I"$root/src" -I"$root/tests/fakes" \
   "$root/tools/fuzz_channel_text.cpp" "$root/src/channels/channel_text.cpp" "$root/src/channels/gbk_scan.cpp" \
   -o "$exe"
 
