@@ -26,6 +26,7 @@ const ui::FormDef kForm{
     .frame = ui::Frame::FixedCaption,
     .minimiseBox = false,
     .escCloses = true,
+    .taskbarButton = true,
     .controls = kControls,
     .onCreate = AddEditWindowCreated,
     .onDestroy = AddEditWindowDestroyed,

@@ -96,6 +96,7 @@ const ui::FormDef kForm{
     .frame = ui::Frame::FixedCaption,
     .minimiseBox = true,
     .dragBySurface = true,
+    .taskbarButton = true,
     .controls = kControls,
     .onCreate = MainWindowCreated,
     .onDestroy = MainWindowDestroyed,

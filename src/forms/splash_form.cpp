@@ -39,6 +39,7 @@ const ui::FormDef kForm{
     .height = 426,
     .frame = ui::Frame::None,
     .dragBySurface = true,
+    .taskbarButton = true,
     .backgroundResource = kSplashPictureResource,
     .controls = kControls,
     .onCreate = SplashWindowCreated,

@@ -69,6 +69,7 @@ struct FormDef {
     bool minimiseBox = false;
     bool escCloses = false;
     bool dragBySurface = false;               // a press on the surface or a label drags the window
+    bool taskbarButton = false;               // shown in the task bar, also when owned by another window
     const char* backgroundResource = nullptr;  // an embedded JPEG stretched over the client area
     std::span<const ControlDef> controls = {};
     FormEvent onCreate = nullptr;

@@ -14,7 +14,7 @@ constexpr int kXpLookGreyBlue = 1;
 void MainWindowCreated(ui::Form& main) {
     ui::SetXpLook(kXpLookGreyBlue);
     SetUpMainWindow({main.Window(), &main.RowsNamed(kChannelListView), &main.TextBoxNamed(kPasswordBox),
-                     &main.TextBoxNamed(kFrequencyBox), &main.FileChooserNamed(kListFileDialog)});
+                     &main.TextBoxNamed(kFrequencyBox), &main.FileChooserNamed(kListFileDialog), &main});
 }
 
 // A run that is waiting when the window closes must find the controls gone, not dangling.

@@ -27,7 +27,8 @@ void SetUpMainWindow(const MainWindowParts& parts) {
 
     // The list is parsed through the program's view of the window, so it must be known first.
     Program().mainWindow =
-        MainWindowControls{parts.window, parts.channelList, parts.passwordBox, parts.frequencyBox, parts.fileChooser};
+        MainWindowControls{parts.window, parts.channelList, parts.passwordBox, parts.frequencyBox, parts.fileChooser,
+                           parts.form};
     LoadDefaultList();
     if (parts.passwordBox && parts.frequencyBox) LoadSettings(*parts.passwordBox, *parts.frequencyBox);
 }

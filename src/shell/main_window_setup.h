@@ -1,5 +1,6 @@
 #pragma once
 #include "runtime/controls.h"
+#include "runtime/form.h"
 #include "runtime/os.h"
 
 struct MainWindowParts {
@@ -8,6 +9,7 @@ struct MainWindowParts {
     ui::TextBox* passwordBox = nullptr;
     ui::TextBox* frequencyBox = nullptr;
     ui::FileChooser* fileChooser = nullptr;
+    ui::Form* form = nullptr;
 };
 
 // The main window's creation work after the look is switched on: F3 and F4 on the window, the

@@ -8,6 +8,8 @@
 namespace e2e {
 namespace {
 
+constexpr int kProbeHotkeyId = 0xBFFF;
+
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
@@ -87,6 +89,15 @@ QuorvaneApp::QuorvaneApp(const QuorvaneSetup& setup) : folder_(TempFilePath(L"qu
             return mainWindow_ != nullptr;
         },
         15000);
+    // The buttons exist before the window's creation handler has registered F3 and F4: a key
+    // pressed in between is lost. F3 is taken once this process can no longer register it.
+    WaitUntil(
+        [] {
+            if (!RegisterHotKey(nullptr, kProbeHotkeyId, 0, VK_F3)) return true;
+            UnregisterHotKey(nullptr, kProbeHotkeyId);
+            return false;
+        },
+        5000);
 }
 
 QuorvaneApp::~QuorvaneApp() {

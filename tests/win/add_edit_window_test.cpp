@@ -255,6 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(AddEditWindow, WindowHasItsSizeAndTwoButtonsOverAHiddenTemplate) {
     RECT outer{}, box{}, confirm{}, cancel{};
     bool templateHidden = false;
+    LONG_PTR exStyle = 0;
     Script::Run({[&] {
         HWND window = Script::AddEditWindow();
         HWND ok = Child(window, L"Button", L"确认");
@@ -269,6 +270,7 @@ TEST_F(AddEditWindow, WindowHasItsSizeAndTwoButtonsOverAHiddenTemplate) {
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&confirm), 2);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&cancel), 2);
         templateHidden = !IsWindowVisible(model);
+        exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
         PostMessageW(window, WM_CLOSE, 0, 0);
         return true;
     }});
@@ -283,6 +285,7 @@ TEST_F(AddEditWindow, WindowHasItsSizeAndTwoButtonsOverAHiddenTemplate) {
     EXPECT_EQ(confirm.right - confirm.left, 98);
     EXPECT_EQ(cancel.left, 305);
     EXPECT_TRUE(templateHidden);
+    EXPECT_TRUE(exStyle & WS_EX_APPWINDOW) << "the window asks for a task-bar button of its own";
 }
 
 // A form of its own whose template button records the tag of each click.

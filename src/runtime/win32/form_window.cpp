@@ -150,10 +150,10 @@ bool FormWindow::Build(HWND owner) {
     owner_ = owner;
     DWORD style = WS_CLIPSIBLINGS;
     DWORD exStyle = 0;
+    // A frameless or owned window appears in the task bar only when asked to.
+    if (def_.taskbarButton) exStyle |= WS_EX_APPWINDOW;
     if (def_.frame == ui::Frame::None) {
         style |= WS_POPUP;
-        // A frameless window appears in the task bar only when asked to.
-        exStyle |= WS_EX_APPWINDOW;
     } else {
         style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | (def_.minimiseBox ? WS_MINIMIZEBOX : 0);
         // The forms have no icon; without this frame the caption shows the default one.
