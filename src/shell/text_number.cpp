@@ -5,6 +5,8 @@
 #include <limits>
 #include <string>
 
+#include "channels/gbk_scan.h"
+
 namespace {
 
 // The full-width forms that users type with a Chinese input method: ０-９ ＋ － ．
@@ -21,18 +23,17 @@ char AsciiOfFullWidth(unsigned char lead, unsigned char trail) {
 // double-byte character, which no number can contain.
 std::string NumberCharacters(std::string_view text) {
     std::string out;
-    for (std::size_t i = 0; i < text.size();) {
-        auto byte = static_cast<unsigned char>(text[i]);
+    for (std::size_t i = 0; i < text.size(); i += gbk::CharLength(text, i)) {
+        const auto byte = static_cast<unsigned char>(text[i]);
         if (byte < 0x80) {
             out += static_cast<char>(byte);
-            ++i;
             continue;
         }
-        if (i + 1 >= text.size()) break;
-        char ascii = AsciiOfFullWidth(byte, static_cast<unsigned char>(text[i + 1]));
+        // A cut lead byte at the end is no number character either.
+        const char ascii =
+            gbk::CharLength(text, i) == 2 ? AsciiOfFullWidth(byte, static_cast<unsigned char>(text[i + 1])) : 0;
         if (!ascii) break;
         out += ascii;
-        i += 2;
     }
     return out;
 }
